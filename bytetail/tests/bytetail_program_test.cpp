@@ -95,9 +95,9 @@ TEST(BytetailProgram, Files)
 TEST(BytetailProgram, LargerFile)
 {
     TempDir tmp;
-    const std::string bytes = noise(100000);
+    const std::string bytes = noise(20000);
     tmp.file("big", bytes);
-    for (std::size_t n : {1U, 4097U, 65536U, 99999U, 100000U}) {
+    for (std::size_t n : {1U, 4097U, 19999U, 20000U}) {
         EXPECT_EQ(tail_in(tmp, {"-c", std::to_string(n), "big"}).out, last(bytes, n)) << n;
     }
 }
