@@ -1,0 +1,257 @@
+#include <bit>
+
+#include "sudoku.h"
+
+// The completability check. Each cell is a set of candidate digits, one bit
+// per digit, kept in arrays on the stack. Two rules narrow the sets until
+// nothing changes: a cell left with one digit takes it from all its open
+// peers (naked single), and a digit with one place left in a unit goes there
+// (hidden single). When neither settles the grid, the check branches on the
+// choice with the fewest options: the open cell with the fewest candidates,
+// or the digit with the fewest places in one unit. Both rules and both kinds
+// of branch only drop fillings that break the rule, so the answer is exact.
+//
+// Cells filled in the grid are fixed and never weighed against each other, as
+// the search never weighs them. A unit whose fixed digits are all different
+// must end up holding every digit once, so hidden singles and digit branches
+// use such units only; a unit with a repeated fixed digit keeps just the
+// pairwise rule. The search calls the check only on grids without repeats,
+// where every unit qualifies.
+namespace
+{
+
+using Set = std::uint16_t;
+
+constexpr Set all_digits = 0x1FF;
+constexpr std::int32_t cells = 81;
+constexpr std::int32_t unit_count = 27;
+
+struct Geometry {
+    std::uint8_t unit[unit_count][9]; // rows 0-8, columns 9-17, boxes 18-26
+    std::uint8_t peers[cells][20];
+};
+
+constexpr Geometry make_geometry()
+{
+    Geometry g{};
+    for (std::int32_t i = 0; i < 9; ++i) {
+        for (std::int32_t j = 0; j < 9; ++j) {
+            g.unit[i][j] = static_cast<std::uint8_t>(i * 9 + j);
+            g.unit[9 + i][j] = static_cast<std::uint8_t>(j * 9 + i);
+            g.unit[18 + i][j] =
+                static_cast<std::uint8_t>((i / 3 * 3 + j / 3) * 9 + i % 3 * 3 + j % 3);
+        }
+    }
+    for (std::int32_t a = 0; a < cells; ++a) {
+        std::int32_t n = 0;
+        for (std::int32_t b = 0; b < cells; ++b) {
+            const bool same_row = a / 9 == b / 9;
+            const bool same_col = a % 9 == b % 9;
+            const bool same_box = a / 27 == b / 27 && a % 9 / 3 == b % 9 / 3;
+            if (a != b && (same_row || same_col || same_box)) {
+                g.peers[a][n++] = static_cast<std::uint8_t>(b);
+            }
+        }
+    }
+    return g;
+}
+
+constexpr Geometry geo = make_geometry();
+
+// What stays the same for the whole check.
+struct Frame {
+    bool fixed[cells];        // filled in the grid
+    std::uint32_t full_units; // bit u: unit u must hold every digit once
+};
+
+// The candidate sets of one node of the check's search; a fixed cell holds
+// the bit of its digit.
+struct Board {
+    Set cand[cells];
+};
+
+bool single(Set s)
+{
+    return (s & (s - 1U)) == 0;
+}
+
+// Applies both rules until nothing changes. `pending` holds the open cells
+// that have come down to one digit and not yet taken it from their peers;
+// each cell comes down to one digit once, so 81 places are enough.
+bool settle(Board &b, const Frame &f, std::uint8_t *pending, std::int32_t n)
+{
+    for (;;) {
+        while (n > 0) {
+            const std::uint8_t cell = pending[--n];
+            const Set bit = b.cand[cell];
+            for (const std::uint8_t p : geo.peers[cell]) {
+                if (f.fixed[p] || (b.cand[p] & bit) == 0) {
+                    continue;
+                }
+                b.cand[p] = static_cast<Set>(b.cand[p] & ~bit);
+                if (b.cand[p] == 0) {
+                    return false;
+                }
+                if (single(b.cand[p])) {
+                    pending[n++] = p;
+                }
+            }
+        }
+        for (std::int32_t u = 0; u < unit_count; ++u) {
+            if ((f.full_units >> u & 1U) == 0) {
+                continue;
+            }
+            Set once = 0;
+            Set twice = 0;
+            for (const std::uint8_t cell : geo.unit[u]) {
+                twice = static_cast<Set>(twice | (once & b.cand[cell]));
+                once = static_cast<Set>(once | b.cand[cell]);
+            }
+            if (once != all_digits) {
+                return false;
+            }
+            const Set lone = static_cast<Set>(once & ~twice);
+            if (lone == 0) {
+                continue;
+            }
+            for (const std::uint8_t cell : geo.unit[u]) {
+                const Set m = static_cast<Set>(b.cand[cell] & lone);
+                if (m == 0 || f.fixed[cell]) {
+                    continue;
+                }
+                if (!single(m)) {
+                    return false; // two digits that both have only this cell
+                }
+                if (b.cand[cell] != m) {
+                    b.cand[cell] = m;
+                    pending[n++] = cell;
+                }
+            }
+        }
+        if (n == 0) {
+            return true;
+        }
+    }
+}
+
+// Tries each option of one choice on a copy of the board.
+bool complete(const Board &b, const Frame &f);
+
+bool try_option(const Board &b, const Frame &f, std::uint8_t cell, Set bit)
+{
+    Board next = b;
+    next.cand[cell] = bit;
+    std::uint8_t pending[cells];
+    pending[0] = cell;
+    return settle(next, f, pending, 1) && complete(next, f);
+}
+
+// A settled board: finds a choice to branch on, or a complete grid.
+bool complete(const Board &b, const Frame &f)
+{
+    std::int32_t best = 10;
+    std::int32_t best_cell = -1;
+    for (std::int32_t cell = 0; cell < cells && best > 2; ++cell) {
+        const std::int32_t n = std::popcount(b.cand[cell]);
+        if (n > 1 && n < best) {
+            best = n;
+            best_cell = cell;
+        }
+    }
+    if (best_cell < 0) {
+        return true; // every cell down to one digit, each apart from its peers
+    }
+    // The digit with the fewest places in a unit, when that beats the cell.
+    // After settling, an unplaced digit has at least two places.
+    std::int32_t best_unit = -1;
+    std::int32_t best_digit = 0;
+    if (best > 2) {
+        for (std::int32_t u = 0; u < unit_count && best > 2; ++u) {
+            if ((f.full_units >> u & 1U) == 0) {
+                continue;
+            }
+            std::int32_t places[9] = {};
+            for (const std::uint8_t cell : geo.unit[u]) {
+                const Set s = b.cand[cell];
+                if (!single(s)) {
+                    for (std::int32_t d = 0; d < 9; ++d) {
+                        places[d] += static_cast<std::int32_t>(s >> d & 1);
+                    }
+                }
+            }
+            for (std::int32_t d = 0; d < 9; ++d) {
+                if (places[d] > 1 && places[d] < best) {
+                    best = places[d];
+                    best_unit = u;
+                    best_digit = d;
+                }
+            }
+        }
+    }
+    if (best_unit >= 0) {
+        const auto bit = static_cast<Set>(1U << best_digit);
+        for (const std::uint8_t cell : geo.unit[best_unit]) {
+            if (!single(b.cand[cell]) && (b.cand[cell] & bit) != 0 && try_option(b, f, cell, bit)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    const auto cell = static_cast<std::uint8_t>(best_cell);
+    for (Set rest = b.cand[cell]; rest != 0; rest = static_cast<Set>(rest & (rest - 1U))) {
+        if (try_option(b, f, cell, static_cast<Set>(rest & -rest))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::int32_t can_complete(const std::int32_t *const *tab, std::int32_t row, std::int32_t col,
+                          std::int32_t value)
+{
+    const std::int32_t at = row * 9 + col;
+    Frame f{};
+    Board b{};
+    for (std::int32_t cell = 0; cell < cells; ++cell) {
+        const std::int32_t v = cell == at ? 0 : tab[cell / 9][cell % 9];
+        f.fixed[cell] = v != 0;
+        b.cand[cell] = v != 0 ? static_cast<Set>(1U << (v - 1)) : all_digits;
+    }
+    for (std::int32_t u = 0; u < unit_count; ++u) {
+        Set seen = 0;
+        bool repeat = false;
+        for (const std::uint8_t cell : geo.unit[u]) {
+            if (f.fixed[cell]) {
+                repeat = repeat || (seen & b.cand[cell]) != 0;
+                seen = static_cast<Set>(seen | b.cand[cell]);
+            }
+        }
+        if (!repeat) {
+            f.full_units |= 1U << u;
+        }
+    }
+    b.cand[at] = static_cast<Set>(1U << (value - 1));
+    std::uint8_t pending[cells];
+    std::int32_t n = 0;
+    for (std::int32_t cell = 0; cell < cells; ++cell) {
+        if (f.fixed[cell]) {
+            continue;
+        }
+        Set s = b.cand[cell];
+        for (const std::uint8_t p : geo.peers[cell]) {
+            if (f.fixed[p]) {
+                s = static_cast<Set>(s & ~b.cand[p]);
+            }
+        }
+        if (s == 0) {
+            return 0;
+        }
+        b.cand[cell] = s;
+        if (single(s)) {
+            pending[n++] = static_cast<std::uint8_t>(cell);
+        }
+    }
+    return settle(b, f, pending, n) && complete(b, f) ? 1 : 0;
+}
