@@ -37,6 +37,9 @@ Board::Board(const Board &other) : Board()
 
 Board &Board::operator=(const Board &other)
 {
+    if (this == &other) {
+        return *this;
+    }
     for (std::int32_t r = 0; r < 9; ++r) {
         for (std::int32_t c = 0; c < 9; ++c) {
             cells[r][c] = other.cells[r][c];
