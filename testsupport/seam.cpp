@@ -30,6 +30,7 @@ struct Failure {
 };
 
 bool g_armed = false;
+bool g_recording = true;
 std::vector<Record> g_log;
 std::size_t g_calls[kinds] = {};
 Failure g_failures[kinds] = {};
@@ -49,6 +50,15 @@ bool due(Call call)
     }
     errno = f.err;
     return true;
+}
+
+// Records one call unless recording is off; the record is built only when it
+// is kept, so runs of billions of calls cost no more than the counting.
+void note(Call call, int fd, std::size_t size, long result, const char *text = "")
+{
+    if (g_recording) {
+        g_log.push_back({call, fd, size, result, text});
+    }
 }
 
 } // namespace
@@ -77,6 +87,11 @@ void fail(Call call, std::size_t nth, int err, bool always)
     g_failures[index(call)] = Failure{nth, err, always};
 }
 
+void record(bool on)
+{
+    g_recording = on;
+}
+
 void clear_log()
 {
     g_log.clear();
@@ -91,6 +106,7 @@ void reset()
     for (Failure &f : g_failures) {
         f = Failure{};
     }
+    g_recording = true;
 }
 
 void armed(const std::function<void()> &fn)
@@ -112,7 +128,7 @@ ssize_t __wrap_write(int fd, const void *buf, size_t n)
         return __real_write(fd, buf, n);
     }
     const ssize_t result = seam::due(Call::write) ? -1 : __real_write(fd, buf, n);
-    seam::g_log.push_back({Call::write, fd, n, result, {}});
+    seam::note(Call::write, fd, n, result);
     return result;
 }
 
@@ -122,7 +138,7 @@ ssize_t __wrap_read(int fd, void *buf, size_t n)
         return __real_read(fd, buf, n);
     }
     const ssize_t result = seam::due(Call::read) ? -1 : __real_read(fd, buf, n);
-    seam::g_log.push_back({Call::read, fd, n, result, {}});
+    seam::note(Call::read, fd, n, result);
     return result;
 }
 
@@ -139,7 +155,7 @@ int __wrap_open(const char *path, int flags, ...)
         return __real_open(path, flags, mode);
     }
     const int result = seam::due(Call::open) ? -1 : __real_open(path, flags, mode);
-    seam::g_log.push_back({Call::open, result, 0, result, path});
+    seam::note(Call::open, result, 0, result, path);
     return result;
 }
 
@@ -157,7 +173,7 @@ int __wrap_close(int fd)
         errno = saved;
         result = -1;
     }
-    seam::g_log.push_back({Call::close, fd, 0, result, {}});
+    seam::note(Call::close, fd, 0, result);
     return result;
 }
 
@@ -167,7 +183,7 @@ void *__wrap_malloc(size_t n)
         return __real_malloc(n);
     }
     void *result = seam::due(Call::malloc) ? nullptr : __real_malloc(n);
-    seam::g_log.push_back({Call::malloc, -1, n, result == nullptr ? 0 : 1, {}});
+    seam::note(Call::malloc, -1, n, result == nullptr ? 0 : 1);
     return result;
 }
 

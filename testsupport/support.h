@@ -41,6 +41,11 @@ std::size_t count(Call call, int fd);
 // err; with always set, that call and every later one fail.
 void fail(Call call, std::size_t nth, int err, bool always = false);
 
+// Stop (false) or resume (true) recording calls in the log; they are still
+// counted and can still be made to fail. For runs that make more calls than
+// a log could hold. reset() resumes recording.
+void record(bool on);
+
 // Forget the log and the failures.
 void reset();
 // Forget the log and the call counts; failures that are set stay.
