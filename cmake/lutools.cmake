@@ -4,8 +4,22 @@ option(LU_SANITIZE "Build everything with AddressSanitizer and UndefinedBehavior
 
 set(LU_WARNINGS -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Werror)
 
+option(LU_FUZZ "Build the libFuzzer targets of fuzz/ (clang only); every library gets the fuzzer's coverage instrumentation" OFF)
+
 if(LU_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# The fuzz targets drive the same libraries as the programs, so those
+# libraries carry the coverage counters that guide libFuzzer; only the fuzz
+# targets themselves link libFuzzer's own main.
+if(LU_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "LU_FUZZ needs clang (libFuzzer); use the fuzz preset")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                      -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
@@ -24,6 +38,7 @@ function(lu_add_program name)
   target_link_libraries(${name} PRIVATE lu)
   set_target_properties(${name} PROPERTIES LINKER_LANGUAGE C)
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set_property(GLOBAL APPEND PROPERTY LU_PROGRAMS ${name})
 endfunction()
 
 # A test executable: GoogleTest, the test support library and, through it,
