@@ -5,6 +5,12 @@
 
 #include "bytedump.h"
 #include "lu.h"
+#ifdef LU_MICRO_SUDOKU
+#include "sudoku.h"
+#endif
+#ifdef LU_MICRO_RECT
+#include "rect.h"
+#endif
 
 namespace
 {
@@ -89,6 +95,87 @@ void print_char(benchmark::State &state)
     count_writes(state);
 }
 BENCHMARK(print_char)->Arg(16)->Arg(5);
+
+#ifdef LU_MICRO_SUDOKU
+
+// A grid on the stack, shaped like the program's: nine row pointers.
+struct Grid {
+    std::int32_t cells[9][9];
+    std::int32_t *rows[9];
+};
+
+void load(Grid &g, const char *text)
+{
+    for (std::int32_t i = 0; i < 81; ++i) {
+        const char c = text[i];
+        g.cells[i / 9][i % 9] = c >= '1' && c <= '9' ? c - '0' : 0;
+    }
+    for (std::int32_t r = 0; r < 9; ++r) {
+        g.rows[r] = g.cells[r];
+    }
+}
+
+// The benchmark's typical puzzle (30 givens).
+const char typical_puzzle[] = "2....3...5...1.3.6376.4...8...4......24...9..63.7..82."
+                              ".6....4857..5.4.6.......7.3";
+
+// Every value in every cell of a half-filled grid: the whole range of early
+// and late refusals.
+void sudoku_test(benchmark::State &state)
+{
+    Grid g{};
+    load(g, typical_puzzle);
+    for (auto _ : state) {
+        std::int32_t allowed = 0;
+        for (std::int32_t n = 0; n < 81; ++n) {
+            for (std::int32_t v = 1; v <= 9; ++v) {
+                allowed += test(g.rows, n / 9, n % 9, v);
+            }
+        }
+        benchmark::DoNotOptimize(allowed);
+    }
+    state.counters["tests"] = 729;
+}
+BENCHMARK(sudoku_test);
+
+// A whole search; after it the working grid is as it was read, so the next
+// iteration starts from the same puzzle.
+void solve(benchmark::State &state, const char *puzzle)
+{
+    Grid work{};
+    Grid sol{};
+    load(work, puzzle);
+    load(sol, puzzle);
+    for (auto _ : state) {
+        std::int32_t count = 0;
+        solve_sudoku(work.rows, sol.rows, count, 0);
+        if (count != 1) {
+            state.SkipWithError("not one solution");
+            break;
+        }
+    }
+}
+BENCHMARK_CAPTURE(solve, typical, typical_puzzle)->Unit(benchmark::kMicrosecond);
+
+#endif
+
+#ifdef LU_MICRO_RECT
+
+// The glyph of every cell of a 1000 x 1000 rectangle, the writes counted.
+void rect_display(benchmark::State &state)
+{
+    for (auto _ : state) {
+        for (std::int32_t row = 1; row <= 1000; ++row) {
+            for (std::int32_t column = 1; column <= 1000; ++column) {
+                display(1000, 1000, column, row);
+            }
+        }
+    }
+    count_writes(state);
+}
+BENCHMARK(rect_display)->Unit(benchmark::kMillisecond);
+
+#endif
 
 } // namespace
 
