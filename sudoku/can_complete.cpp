@@ -1,5 +1,3 @@
-#include <bit>
-
 #include "sudoku.h"
 
 // The completability check. Each cell is a set of candidate digits, one bit
@@ -74,6 +72,24 @@ bool single(Set s)
 {
     return (s & (s - 1U)) == 0;
 }
+
+// The number of digits in a set, from a table: the build does not assume the
+// processor's population-count instruction, and without it std::popcount is
+// a library call that counts bit by bit.
+struct DigitCounts {
+    std::uint8_t of[all_digits + 1];
+};
+
+constexpr DigitCounts make_digit_counts()
+{
+    DigitCounts t{};
+    for (std::uint32_t s = 1; s <= all_digits; ++s) {
+        t.of[s] = static_cast<std::uint8_t>(t.of[s >> 1] + (s & 1U));
+    }
+    return t;
+}
+
+constexpr DigitCounts digit_counts = make_digit_counts();
 
 // Applies both rules until nothing changes. `pending` holds the open cells
 // that have come down to one digit and not yet taken it from their peers;
@@ -152,7 +168,7 @@ bool complete(const Board &b, const Frame &f)
     std::int32_t best = 10;
     std::int32_t best_cell = -1;
     for (std::int32_t cell = 0; cell < cells && best > 2; ++cell) {
-        const std::int32_t n = std::popcount(b.cand[cell]);
+        const std::int32_t n = digit_counts.of[b.cand[cell]];
         if (n > 1 && n < best) {
             best = n;
             best_cell = cell;
