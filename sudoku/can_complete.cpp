@@ -119,14 +119,22 @@ bool settle(Board &b, const Frame &f, std::uint8_t *pending, std::int32_t n)
             }
             Set once = 0;
             Set twice = 0;
+            Set decided = 0; // digits that a cell of the unit holds alone
             for (const std::uint8_t cell : geo.unit[u]) {
-                twice = static_cast<Set>(twice | (once & b.cand[cell]));
-                once = static_cast<Set>(once | b.cand[cell]);
+                const Set c = b.cand[cell];
+                twice = static_cast<Set>(twice | (once & c));
+                once = static_cast<Set>(once | c);
+                if (single(c)) {
+                    decided = static_cast<Set>(decided | c);
+                }
             }
             if (once != all_digits) {
                 return false;
             }
-            const Set lone = static_cast<Set>(once & ~twice);
+            // A digit with one place that a cell already holds alone needs
+            // nothing more; once most digits are placed, most units are
+            // passed over here.
+            const Set lone = static_cast<Set>(once & ~twice & ~decided);
             if (lone == 0) {
                 continue;
             }
