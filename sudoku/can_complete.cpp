@@ -56,17 +56,11 @@ constexpr Geometry make_geometry()
 
 constexpr Geometry geo = make_geometry();
 
-// What stays the same for the whole check.
-struct Frame {
-    bool fixed[cells];        // filled in the grid
-    std::uint32_t full_units; // bit u: unit u must hold every digit once
-};
-
-// The candidate sets of one node of the check's search; a fixed cell holds
-// the bit of its digit.
-struct Board {
-    Set cand[cells];
-};
+// What stays the same for the whole check (CheckFrame: fixed cells, units
+// that must hold every digit once), and the candidate sets of one node of
+// the check's search (CheckBoard: a fixed cell holds the bit of its digit).
+using Frame = CheckFrame;
+using Board = CheckBoard;
 
 bool single(Set s)
 {
@@ -230,17 +224,16 @@ bool complete(const Board &b, const Frame &f)
     return false;
 }
 
-} // namespace
-
-std::int32_t can_complete(const std::int32_t *const *tab, std::int32_t row, std::int32_t col,
-                          std::int32_t value)
+// The board of the grid with the cell `at` open: the fixed cells, the units
+// that must hold every digit once, and the open cells' candidates. The fixed
+// digits of every unit, and whether one repeats there, come from one pass
+// over the grid; the open cells then take their candidates from the three
+// units they lie in, instead of each walking its twenty peers. False when an
+// open cell is left without a candidate; open cells down to one digit are
+// put in `pending`.
+bool prepare(const std::int32_t *const *tab, std::int32_t at, Frame &f, Board &b,
+             std::uint8_t *pending, std::int32_t &n)
 {
-    const std::int32_t at = row * 9 + col;
-    Frame f{};
-    Board b{};
-    // The fixed digits of every unit, and whether one repeats there, in one
-    // pass over the grid; the open cells then take their candidates from the
-    // three units they lie in, instead of each walking its twenty peers.
     Set seen[unit_count] = {};
     std::uint32_t repeated = 0;
     for (std::int32_t cell = 0; cell < cells; ++cell) {
@@ -260,24 +253,69 @@ std::int32_t can_complete(const std::int32_t *const *tab, std::int32_t row, std:
         }
     }
     f.full_units = ~repeated & ((1U << unit_count) - 1U);
-    std::uint8_t pending[cells];
-    std::int32_t n = 0;
+    n = 0;
     for (std::int32_t cell = 0; cell < cells; ++cell) {
         if (f.fixed[cell]) {
             continue;
         }
-        auto s = static_cast<Set>(all_digits & ~(seen[cell / 9] | seen[9 + cell % 9] |
-                                                 seen[18 + cell / 27 * 3 + cell % 9 / 3]));
-        if (cell == at) {
-            s = static_cast<Set>(s & (1U << (value - 1)));
-        }
+        const auto s = static_cast<Set>(all_digits & ~(seen[cell / 9] | seen[9 + cell % 9] |
+                                                       seen[18 + cell / 27 * 3 + cell % 9 / 3]));
         if (s == 0) {
-            return 0;
+            return false;
         }
         b.cand[cell] = s;
         if (single(s)) {
             pending[n++] = static_cast<std::uint8_t>(cell);
         }
     }
+    return true;
+}
+
+} // namespace
+
+std::int32_t can_complete(const std::int32_t *const *tab, std::int32_t row, std::int32_t col,
+                          std::int32_t value)
+{
+    const std::int32_t at = row * 9 + col;
+    const auto bit = static_cast<Set>(1U << (value - 1));
+    Frame f{};
+    Board b{};
+    std::uint8_t pending[cells];
+    std::int32_t n = 0;
+    if (!prepare(tab, at, f, b, pending, n) || (b.cand[at] & bit) == 0) {
+        return 0;
+    }
+    if (b.cand[at] != bit) {
+        b.cand[at] = bit;
+        pending[n++] = static_cast<std::uint8_t>(at);
+    }
     return settle(b, f, pending, n) && complete(b, f) ? 1 : 0;
+}
+
+void check_cell(CellCheck &check, const std::int32_t *const *tab, std::int32_t row,
+                std::int32_t col)
+{
+    check.at = row * 9 + col;
+    check.frame = Frame{};
+    check.board = Board{};
+    std::uint8_t pending[cells];
+    std::int32_t n = 0;
+    check.open = prepare(tab, check.at, check.frame, check.board, pending, n) &&
+                         settle(check.board, check.frame, pending, n)
+                     ? 1
+                     : 0;
+}
+
+std::int32_t check_value(const CellCheck &check, std::int32_t value)
+{
+    const auto bit = static_cast<Set>(1U << (value - 1));
+    if (check.open == 0 || (check.board.cand[check.at] & bit) == 0) {
+        return 0;
+    }
+    // A cell that the set-up left with this one digit adds nothing to the
+    // settled board: it completes as the board does.
+    if (single(check.board.cand[check.at])) {
+        return complete(check.board, check.frame) ? 1 : 0;
+    }
+    return try_option(check.board, check.frame, static_cast<std::uint8_t>(check.at), bit) ? 1 : 0;
 }

@@ -18,12 +18,23 @@ std::int32_t solve_sudoku(std::int32_t **tab, std::int32_t **sol, std::int32_t &
     if (tab[row][col] != 0) {
         return solve_sudoku(tab, sol, count, n + 1);
     }
+#ifndef SUDOKU_PLAIN_SEARCH
+    // The cells before this one stay as they are while its candidates are
+    // tried, so the check is set up once, at the first candidate that test
+    // allows, and then asked for each one in turn.
+    CellCheck check;
+    bool checked = false;
+#endif
     for (std::int32_t v = 1; v <= 9; ++v) {
         if (test(tab, row, col, v) == 0) {
             continue;
         }
 #ifndef SUDOKU_PLAIN_SEARCH
-        if (can_complete(tab, row, col, v) == 0) {
+        if (!checked) {
+            check_cell(check, tab, row, col);
+            checked = true;
+        }
+        if (check_value(check, v) == 0) {
             continue;
         }
 #endif

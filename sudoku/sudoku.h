@@ -38,4 +38,27 @@ std::int32_t this_is_the_end(std::int32_t **tab, std::int32_t **sol, std::int32_
 std::int32_t can_complete(const std::int32_t *const *tab, std::int32_t row, std::int32_t col,
                           std::int32_t value);
 
+// The same check set up once for a cell and then asked value by value: the
+// grid with the cell open, its candidate sets narrowed as far as the
+// check's rules go. Kept on the caller's stack while it tries the cell's
+// candidates, so that one set-up serves them all.
+struct CheckFrame {
+    bool fixed[81];           // filled in the grid
+    std::uint32_t full_units; // bit u: unit u must hold every digit once
+};
+struct CheckBoard {
+    std::uint16_t cand[81]; // candidate digits of each cell, bit d - 1 for d
+};
+struct CellCheck {
+    CheckFrame frame;
+    CheckBoard board;
+    std::int32_t at;   // the cell, row * 9 + column
+    std::int32_t open; // 0 when no value of the cell can complete the grid
+};
+void check_cell(CellCheck &check, const std::int32_t *const *tab, std::int32_t row,
+                std::int32_t col);
+// What can_complete answers for the value at the cell of check_cell, as long
+// as the grid has not changed but in that cell.
+std::int32_t check_value(const CellCheck &check, std::int32_t value);
+
 #endif

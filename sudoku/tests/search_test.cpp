@@ -185,7 +185,8 @@ TEST(SolveSudoku, SameStatesAsThePlainWalk)
 
 // The check against an exhaustive search: a grid with `value` at (row, col)
 // can be completed exactly when the plain walk, from that grid, reaches a
-// complete grid. Whatever the cell holds beforehand is not looked at.
+// complete grid. Whatever the cell holds beforehand is not looked at. The
+// check set up once for the cell and asked value by value agrees with it.
 TEST(CanComplete, AgreesWithExhaustiveSearch)
 {
     std::mt19937 rng(7);
@@ -198,6 +199,8 @@ TEST(CanComplete, AgreesWithExhaustiveSearch)
         }
         const std::int32_t row = at / 9;
         const std::int32_t col = at % 9;
+        std::int32_t known = 0;     // values the plain walk settled
+        std::int32_t completes = 0; // those among them that complete
         for (std::int32_t v = 1; v <= 9; ++v) {
             Board probe = grid;
             bool expected = test(probe.tab(), row, col, v) == 1;
@@ -215,7 +218,20 @@ TEST(CanComplete, AgreesWithExhaustiveSearch)
             EXPECT_EQ(can_complete(asked.tab(), row, col, v), expected ? 1 : 0)
                 << grid.text() << " value " << v << " at (" << row << ", " << col << ")";
             ++answers[expected ? 1 : 0];
+            known |= 1 << (v - 1);
+            completes |= expected ? 1 << (v - 1) : 0;
         }
+        // The check set up once for the cell gives the same answers.
+        Board asked = grid;
+        asked.cells[row][col] = pick(rng, 10);
+        CellCheck check;
+        check_cell(check, asked.tab(), row, col);
+        std::int32_t answered = 0;
+        for (std::int32_t v = 1; v <= 9; ++v) {
+            answered |= check_value(check, v) << (v - 1);
+        }
+        EXPECT_EQ(answered & known, completes)
+            << grid.text() << " at (" << row << ", " << col << ")";
     }
     EXPECT_GT(answers[0], 300);
     EXPECT_GT(answers[1], 100);
