@@ -1,6 +1,7 @@
 #include "support.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -160,6 +161,17 @@ std::string all_bytes()
     std::string bytes;
     for (int b = 0; b < 256; ++b) {
         bytes.push_back(static_cast<char>(b));
+    }
+    return bytes;
+}
+
+std::string noise(std::size_t n)
+{
+    std::string bytes;
+    std::uint32_t x = 12345;
+    for (std::size_t i = 0; i < n; ++i) {
+        x = x * 1103515245U + 12345U;
+        bytes.push_back(static_cast<char>(x >> 16));
     }
     return bytes;
 }

@@ -97,4 +97,8 @@ std::string program_path(const std::string &name);
 // A text holding the bytes 0 to 255 in ascending order.
 std::string all_bytes();
 
+// n bytes that repeat with no short period, so that bytes taken from the
+// wrong place of a file cannot pass for the right ones.
+std::string noise(std::size_t n);
+
 #endif

@@ -23,17 +23,6 @@ RunResult piped(const std::string &producer, const std::string &args)
     return run("/bin/sh", {"sh", "-c", producer + " | '" + bytetail + "' " + args});
 }
 
-std::string noise(std::size_t n)
-{
-    std::string bytes;
-    std::uint32_t x = 777;
-    for (std::size_t i = 0; i < n; ++i) {
-        x = x * 1664525U + 1013904223U;
-        bytes.push_back(static_cast<char>(x >> 24));
-    }
-    return bytes;
-}
-
 std::string last(const std::string &bytes, std::size_t n)
 {
     return n >= bytes.size() ? bytes : bytes.substr(bytes.size() - n);

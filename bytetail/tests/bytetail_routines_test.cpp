@@ -90,19 +90,6 @@ std::string without_input(const std::function<void()> &fn)
     return out;
 }
 
-// Bytes that repeat with no short period, so a tail taken from the wrong
-// place cannot pass for the right one.
-std::string noise(std::size_t n)
-{
-    std::string bytes;
-    std::uint32_t x = 12345;
-    for (std::size_t i = 0; i < n; ++i) {
-        x = x * 1103515245U + 12345U;
-        bytes.push_back(static_cast<char>(x >> 16));
-    }
-    return bytes;
-}
-
 std::string last(const std::string &bytes, std::size_t n)
 {
     return n >= bytes.size() ? bytes : bytes.substr(bytes.size() - n);
